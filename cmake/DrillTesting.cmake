@@ -1,0 +1,27 @@
+# Test support: GoogleTest and the whole-program output check.
+
+include(FetchContent)
+# An installed GoogleTest is used as it is; otherwise this release is fetched.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+FetchContent_Declare(googletest
+  URL https://github.com/google/googletest/archive/refs/tags/v1.14.0.tar.gz
+  URL_HASH SHA256=8ad598c73ad796e0d8280b082cebd82a630d73e73cd3c70057938a6501bba5d7
+  FIND_PACKAGE_ARGS NAMES GTest)
+FetchContent_MakeAvailable(googletest)
+include(GoogleTest)
+
+set(DRILL_CHECK_OUTPUT "${CMAKE_CURRENT_LIST_DIR}/check_output.cmake")
+
+# add_output_test(<program> <expected file>): runs the program and requires
+# status 0, nothing on standard error, and standard output equal byte for byte
+# to the expected file.
+function(add_output_test program expected)
+  add_test(NAME ${program}.output
+    COMMAND ${CMAKE_COMMAND}
+      -D PROGRAM=$<TARGET_FILE:${program}>
+      -D EXPECTED=${CMAKE_CURRENT_SOURCE_DIR}/${expected}
+      -D ACTUAL=${CMAKE_CURRENT_BINARY_DIR}/${program}.actual
+      -P ${DRILL_CHECK_OUTPUT})
+  set_tests_properties(${program}.output PROPERTIES LABELS output)
+endfunction()

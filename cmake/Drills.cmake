@@ -1,0 +1,37 @@
+# Build settings shared by every target of the system.
+
+# The warning set, linked by every library, program and test of the project.
+add_library(drill_warnings INTERFACE)
+if(MSVC)
+  target_compile_options(drill_warnings INTERFACE /W4 /permissive- /utf-8
+    $<$<BOOL:${DRILL_WARNINGS_AS_ERRORS}>:/WX>)
+else()
+  target_compile_options(drill_warnings INTERFACE -Wall -Wextra -Wpedantic
+    $<$<BOOL:${DRILL_WARNINGS_AS_ERRORS}>:-Werror>)
+endif()
+
+# Every program lands in bin/ of the build tree.
+set(DRILL_PROGRAM_DIR "${PROJECT_BINARY_DIR}/bin")
+
+# add_drill_program(<name> <sources>...): a program of the system. It is run,
+# in the order added, by the `run` target.
+function(add_drill_program name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE drill_warnings)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${DRILL_PROGRAM_DIR}")
+  set_property(GLOBAL APPEND PROPERTY DRILL_PROGRAMS ${name})
+endfunction()
+
+# The `run` target prints each program's name, then runs it. The blank line
+# after each one also ends a last line that the program leaves open.
+function(add_run_target)
+  get_property(programs GLOBAL PROPERTY DRILL_PROGRAMS)
+  set(commands)
+  foreach(program IN LISTS programs)
+    list(APPEND commands
+      COMMAND ${CMAKE_COMMAND} -E echo "== ${program} =="
+      COMMAND $<TARGET_FILE:${program}>
+      COMMAND ${CMAKE_COMMAND} -E echo "")
+  endforeach()
+  add_custom_target(run ${commands} DEPENDS ${programs} USES_TERMINAL VERBATIM)
+endfunction()
