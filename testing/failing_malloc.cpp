@@ -6,9 +6,10 @@
 #include <cstddef>
 #include <cstdlib>
 
-extern "C" void* __real_malloc(std::size_t size);
+// The linker gives these reserved names their meaning under --wrap.
+extern "C" void* __real_malloc(std::size_t size);  // NOLINT(bugprone-reserved-identifier)
 
-extern "C" void* __wrap_malloc(std::size_t size) {
+extern "C" void* __wrap_malloc(std::size_t size) {  // NOLINT(bugprone-reserved-identifier)
     static const char* const setting = std::getenv("FALHA_MALLOC_EM");
     static const long failAt = setting != nullptr ? std::strtol(setting, nullptr, 10) : 0;
     static long calls = 0;
