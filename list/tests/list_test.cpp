@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <climits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ struct RemoveCase {
     int value;
     Chain after;
 };
+
+void PrintTo(const RemoveCase& c, std::ostream* os) {
+    *os << c.name << ": Remove " << c.value << " from " << testing::PrintToString(c.before);
+}
 
 class RemoveTest : public testing::TestWithParam<RemoveCase> {};
 
@@ -74,11 +79,14 @@ struct BuscaCase {
     int position;
 };
 
+void PrintTo(const BuscaCase& c, std::ostream* os) {
+    *os << "Busca " << c.value << " in " << testing::PrintToString(c.chain);
+}
+
 class BuscaTest : public testing::TestWithParam<BuscaCase> {};
 
 TEST_P(BuscaTest, GivesTheOneBasedPositionOfTheFirstMatch) {
     const BuscaCase& c = GetParam();
-    SCOPED_TRACE("chain " + testing::PrintToString(c.chain));
     TestList list(c.chain);
     EXPECT_EQ(Busca(list.l, c.value), c.position);
 }
@@ -102,6 +110,10 @@ struct ImprimeCase {
     Chain chain;
     std::string line;
 };
+
+void PrintTo(const ImprimeCase& c, std::ostream* os) {
+    *os << c.name << ": Imprime " << testing::PrintToString(c.chain);
+}
 
 class ImprimeTest : public testing::TestWithParam<ImprimeCase> {};
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <string>
+#include <ostream>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -25,6 +25,8 @@ struct IntFunctionCases {
     int (*function)(ListaLinearEnc);
     std::vector<IntCase> cases;
 };
+
+void PrintTo(const IntFunctionCases& f, std::ostream* os) { *os << f.name; }
 
 class IntFunctionTest : public testing::TestWithParam<IntFunctionCases> {};
 
@@ -82,11 +84,14 @@ struct KthCase {
     int ver2;
 };
 
+void PrintTo(const KthCase& c, std::ostream* os) {
+    *os << "k " << c.k << " of " << testing::PrintToString(c.chain);
+}
+
 class KthFromEndTest : public testing::TestWithParam<KthCase> {};
 
 TEST_P(KthFromEndTest, BothVersions) {
     const KthCase& c = GetParam();
-    SCOPED_TRACE("chain " + testing::PrintToString(c.chain) + ", k " + std::to_string(c.k));
     TestList list(c.chain);
     EXPECT_EQ(Ex3dver1(list.l, c.k), c.ver1);
     EXPECT_EQ(Ex3dver2(list.l, c.k), c.ver2);
@@ -125,11 +130,12 @@ struct MeanCase {
     double mean;
 };
 
+void PrintTo(const MeanCase& c, std::ostream* os) { *os << testing::PrintToString(c.chain); }
+
 class Ex3gTest : public testing::TestWithParam<MeanCase> {};
 
 TEST_P(Ex3gTest, AddsInDoublePrecision) {
     const MeanCase& c = GetParam();
-    SCOPED_TRACE("chain " + testing::PrintToString(c.chain));
     TestList list(c.chain);
     EXPECT_DOUBLE_EQ(Ex3g(list.l), c.mean);
 }
@@ -150,11 +156,12 @@ struct DistinctCase {
     Chain distinct;
 };
 
+void PrintTo(const DistinctCase& c, std::ostream* os) { *os << testing::PrintToString(c.chain); }
+
 class Ex3hTest : public testing::TestWithParam<DistinctCase> {};
 
 TEST_P(Ex3hTest, BuildsAFreshListOfDistinctValues) {
     const DistinctCase& c = GetParam();
-    SCOPED_TRACE("chain " + testing::PrintToString(c.chain));
     TestList list(c.chain);
     const std::vector<const No*> argumentNodes = Nodes(list.l);
 
