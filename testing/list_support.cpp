@@ -4,7 +4,7 @@
 #include <iostream>
 #include <sstream>
 
-TestList::TestList(const std::vector<int>& frontToBack) {
+TestList::TestList(const Chain& frontToBack) {
     for (auto it = frontToBack.rbegin(); it != frontToBack.rend(); ++it) {
         Insere(l, *it);
     }
@@ -19,8 +19,8 @@ TestList::~TestList() {
     }
 }
 
-std::vector<int> Values(ListaLinearEnc l) {
-    std::vector<int> values;
+Chain Values(ListaLinearEnc l) {
+    Chain values;
     for (No* p = l.inicio; p != nullptr; p = p->prox) {
         values.push_back(p->valor);
     }

@@ -8,6 +8,9 @@
 
 #include "list/list.h"
 
+// Values of a chain, front to back.
+using Chain = std::vector<int>;
+
 // A list owned by a test: built front to back from the values given, or taken
 // over from a function that returns one, and freed node by node when the test
 // ends, so a leak check over the tests means something.
@@ -15,8 +18,8 @@ struct TestList {
     ListaLinearEnc l{nullptr, 0};
 
     TestList() = default;
-    explicit TestList(const std::vector<int>& frontToBack);
-    TestList(std::initializer_list<int> frontToBack) : TestList(std::vector<int>(frontToBack)) {}
+    explicit TestList(const Chain& frontToBack);
+    TestList(std::initializer_list<int> frontToBack) : TestList(Chain(frontToBack)) {}
     explicit TestList(ListaLinearEnc adopted) : l(adopted) {}
     TestList(const TestList&) = delete;
     TestList& operator=(const TestList&) = delete;
@@ -24,7 +27,7 @@ struct TestList {
 };
 
 // The values of the chain from the front, walked through prox.
-std::vector<int> Values(ListaLinearEnc l);
+Chain Values(ListaLinearEnc l);
 
 // The nodes of the chain from the front.
 std::vector<const No*> Nodes(ListaLinearEnc l);

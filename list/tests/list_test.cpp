@@ -11,8 +11,6 @@
 
 namespace {
 
-using Chain = std::vector<int>;
-
 TEST(Insere, LinksEachValueAtTheFrontAndCountsIt) {
     TestList list;
     Insere(list.l, 5);

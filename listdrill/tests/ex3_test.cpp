@@ -12,8 +12,6 @@
 
 namespace {
 
-using Chain = std::vector<int>;
-
 // One table row: a chain and what a function of one list gives for it.
 struct IntCase {
     Chain chain;
