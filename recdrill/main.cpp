@@ -1,0 +1,11 @@
+#include <iostream>
+
+#include "list/list.h"
+#include "recdrill/recursion.h"
+
+int main() {
+    ListaLinearEnc lista = {nullptr, 0};
+
+    std::cout << "O  Numero de Valores da Lista Encadeada eh = " << NumVal(lista.inicio) << "\n";
+    return 0;
+}
