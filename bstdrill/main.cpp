@@ -1,0 +1,9 @@
+#include <iostream>
+
+#include "bstdrill/nroab.h"
+
+int main() {
+    // The line is left open: the output ends right after the count.
+    std::cout << "O numero de arvores de busca com 3 valores eh:" << NroAB(3);
+    return 0;
+}
