@@ -10,6 +10,15 @@ else()
     $<$<BOOL:${DRILL_WARNINGS_AS_ERRORS}>:-Werror>)
 endif()
 
+# add_drill_library(<name> <sources>...): a library of the system's functions.
+# Its headers, and those of the libraries it links, are included by their path
+# from the project root, as in "list/list.h".
+function(add_drill_library name)
+  add_library(${name} ${ARGN})
+  target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}")
+  target_link_libraries(${name} PRIVATE drill_warnings)
+endfunction()
+
 # Every program lands in bin/ of the build tree.
 set(DRILL_PROGRAM_DIR "${PROJECT_BINARY_DIR}/bin")
 
