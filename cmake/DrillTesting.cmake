@@ -12,10 +12,14 @@ FetchContent_MakeAvailable(googletest)
 include(GoogleTest)
 
 set(DRILL_CHECK_OUTPUT "${CMAKE_CURRENT_LIST_DIR}/check_output.cmake")
+set(DRILL_CHECK_WRITE_FAILURES "${CMAKE_CURRENT_LIST_DIR}/check_write_failures.cmake")
+set(DRILL_WRITE_FAILURE_MESSAGE "Erro: nao foi possivel escrever na saida padrao.")
 
 # add_output_test(<program> <expected file>): runs the program and requires
 # status 0, nothing on standard error, and standard output equal byte for byte
-# to the expected file.
+# to the expected file. Where there is a /dev/full and a POSIX shell, a second
+# test, <program>.write_failure, requires the program to report a standard
+# output it could not write to.
 function(add_output_test program expected)
   add_test(NAME ${program}.output
     COMMAND ${CMAKE_COMMAND}
@@ -24,4 +28,13 @@ function(add_output_test program expected)
       -D ACTUAL=${CMAKE_CURRENT_BINARY_DIR}/${program}.actual
       -P ${DRILL_CHECK_OUTPUT})
   set_tests_properties(${program}.output PROPERTIES LABELS output)
+
+  if(UNIX AND EXISTS /dev/full)
+    add_test(NAME ${program}.write_failure
+      COMMAND ${CMAKE_COMMAND}
+        -D PROGRAM=$<TARGET_FILE:${program}>
+        -D "MESSAGE=${DRILL_WRITE_FAILURE_MESSAGE}"
+        -P ${DRILL_CHECK_WRITE_FAILURES})
+    set_tests_properties(${program}.write_failure PROPERTIES LABELS output)
+  endif()
 endfunction()

@@ -22,11 +22,12 @@ endfunction()
 # Every program lands in bin/ of the build tree.
 set(DRILL_PROGRAM_DIR "${PROJECT_BINARY_DIR}/bin")
 
-# add_drill_program(<name> <sources>...): a program of the system. It is run,
-# in the order added, by the `run` target.
+# add_drill_program(<name> <sources>...): a program of the system. It links
+# `output`, whose EncerraSaida() its main returns, and is run, in the order
+# added, by the `run` target.
 function(add_drill_program name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE drill_warnings)
+  target_link_libraries(${name} PRIVATE output drill_warnings)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${DRILL_PROGRAM_DIR}")
   set_property(GLOBAL APPEND PROPERTY DRILL_PROGRAMS ${name})
 endfunction()

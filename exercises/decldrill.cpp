@@ -1,5 +1,7 @@
 #include <cstdio>
 
+#include "output/output.h"
+
 int main() {
     int x;
     // y and z are given a value where they are declared: printing a variable
@@ -12,5 +14,5 @@ int main() {
     std::printf("x = %d\n", x);
     std::printf("y = %d\n", y);
     std::printf("z = %lf\n", z);
-    return 0;
+    return EncerraSaida();
 }

@@ -1,5 +1,7 @@
 #include <cstdio>
 
+#include "output/output.h"
+
 int main() {
     int x = 2;
     int y = 3;
@@ -12,5 +14,5 @@ int main() {
     std::printf("O valor de x é %d\n", x);
     std::printf("O valor de y é %d\n", y);
     std::printf("O valor lógico de xbemmaior é %d\n", static_cast<int>(xbemmaior));
-    return 0;
+    return EncerraSaida();
 }

@@ -1,5 +1,7 @@
 #include <cstdio>
 
+#include "output/output.h"
+
 int main() {
     int a = 10;
     int b = 20;
@@ -10,5 +12,5 @@ int main() {
 
     std::printf("o valor de c é: %d \n", c);
     std::printf("o valor de f é: %f \n", static_cast<double>(f));
-    return 0;
+    return EncerraSaida();
 }

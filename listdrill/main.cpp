@@ -1,5 +1,6 @@
 #include "list/list.h"
 #include "listdrill/ex3.h"
+#include "output/output.h"
 
 int main() {
     const int valores[] = {5, 4, 7, 6, 6, 0};
@@ -20,5 +21,5 @@ int main() {
     Imprime(distintos);
 
     // Both lists keep their nodes until the process ends.
-    return 0;
+    return EncerraSaida();
 }
