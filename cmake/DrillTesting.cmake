@@ -38,3 +38,4 @@ function(add_output_test program expected)
     set_tests_properties(${program}.write_failure PROPERTIES LABELS output)
   endif()
 endfunction()
+
