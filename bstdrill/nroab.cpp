@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstdint>
 
+static_assert(sizeof(int) * CHAR_BIT == 32, "NroAB's results are signed 32-bit ints");
+
 // The int whose two's-complement bits are those of u. C++17 leaves the plain
 // conversion of a value past INT_MAX to the implementation; this one is defined.
 static int ComoInt(std::uint32_t u) {

@@ -28,7 +28,9 @@ set(DRILL_PROGRAM_DIR "${PROJECT_BINARY_DIR}/bin")
 function(add_drill_program name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE output drill_warnings)
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${DRILL_PROGRAM_DIR}")
+  # As a generator expression, the folder is used as it is: a multi-config
+  # generator (Visual Studio) adds no Debug/ or Release/ below it.
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "$<1:${DRILL_PROGRAM_DIR}>")
   set_property(GLOBAL APPEND PROPERTY DRILL_PROGRAMS ${name})
 endfunction()
 
