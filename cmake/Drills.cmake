@@ -1,5 +1,16 @@
 # Build settings shared by every target of the system.
 
+include(CheckIPOSupported)
+
+# Release builds optimise across translation units where the toolchain can.
+# The list's operations live in list.cpp; this lets the compiler inline Busca
+# and Insere into their callers, such as Ex3h, as it inlines the header-only
+# std::forward_list.
+check_ipo_supported(RESULT DRILL_IPO_SUPPORTED LANGUAGES CXX)
+if(DRILL_IPO_SUPPORTED)
+  set(CMAKE_INTERPROCEDURAL_OPTIMIZATION_RELEASE ON)
+endif()
+
 # The warning set, linked by every library, program and test of the project.
 add_library(drill_warnings INTERFACE)
 if(MSVC)
