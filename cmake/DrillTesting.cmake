@@ -17,6 +17,7 @@ endif()
 
 set(DRILL_CHECK_OUTPUT "${CMAKE_CURRENT_LIST_DIR}/check_output.cmake")
 set(DRILL_CHECK_WRITE_FAILURES "${CMAKE_CURRENT_LIST_DIR}/check_write_failures.cmake")
+set(DRILL_CHECK_DOCS_OUTPUT "${CMAKE_CURRENT_LIST_DIR}/check_docs_output.cmake")
 set(DRILL_WRITE_FAILURE_MESSAGE "Erro: nao foi possivel escrever na saida padrao.")
 
 # add_output_test(<program> <expected file>): runs the program and requires
@@ -25,7 +26,8 @@ set(DRILL_WRITE_FAILURE_MESSAGE "Erro: nao foi possivel escrever na saida padrao
 # built for another system runs under CMAKE_CROSSCOMPILING_EMULATOR (one
 # command, such as wine). Where there is a /dev/full and a POSIX shell, a
 # second test, <program>.write_failure, requires the program to report a
-# standard output it could not write to.
+# standard output it could not write to. A third, <program>.docs, requires the
+# program's page, docs/<program>.md, to show that same output.
 function(add_output_test program expected)
   set(options)
   if(CMAKE_CROSSCOMPILING_EMULATOR)
@@ -42,6 +44,13 @@ function(add_output_test program expected)
       ${options}
       -P ${DRILL_CHECK_OUTPUT})
   set_tests_properties(${program}.output PROPERTIES LABELS output)
+
+  add_test(NAME ${program}.docs
+    COMMAND ${CMAKE_COMMAND}
+      -D PAGE=${PROJECT_SOURCE_DIR}/docs/${program}.md
+      -D EXPECTED=${CMAKE_CURRENT_SOURCE_DIR}/${expected}
+      -P ${DRILL_CHECK_DOCS_OUTPUT})
+  set_tests_properties(${program}.docs PROPERTIES LABELS docs)
 
   if(UNIX AND EXISTS /dev/full)
     add_test(NAME ${program}.write_failure
@@ -69,4 +78,21 @@ function(add_windows_program_tests)
         -P ${PROJECT_SOURCE_DIR}/cmake/check_windows_program.cmake)
     set_tests_properties(${program}.pe32 PROPERTIES LABELS windows)
   endforeach()
+endfunction()
+
+# add_install_test(): `install`, a test that installs the build into a folder
+# of the build tree and checks that bin/ there holds the programs and nothing
+# else.
+function(add_install_test)
+  get_property(programs GLOBAL PROPERTY DRILL_PROGRAMS)
+  list(JOIN programs "," program_list)
+  add_test(NAME install
+    COMMAND ${CMAKE_COMMAND}
+      -D BUILD_DIR=${PROJECT_BINARY_DIR}
+      -D CONFIG=$<CONFIG>
+      -D PREFIX=${PROJECT_BINARY_DIR}/install-check
+      -D PROGRAMS=${program_list}
+      -D SUFFIX=${CMAKE_EXECUTABLE_SUFFIX}
+      -P ${PROJECT_SOURCE_DIR}/cmake/check_install.cmake)
+  set_tests_properties(install PROPERTIES LABELS install)
 endfunction()

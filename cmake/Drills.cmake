@@ -1,5 +1,6 @@
 # Build settings shared by every target of the system.
 
+include(GNUInstallDirs)
 include(CheckIPOSupported)
 
 # Release builds optimise across translation units where the toolchain can.
@@ -34,8 +35,8 @@ endfunction()
 set(DRILL_PROGRAM_DIR "${PROJECT_BINARY_DIR}/bin")
 
 # add_drill_program(<name> <sources>...): a program of the system. It links
-# `output`, whose EncerraSaida() its main returns, and is run, in the order
-# added, by the `run` target.
+# `output`, whose EncerraSaida() its main returns, is run, in the order added,
+# by the `run` target, and is installed in bin/ under the install prefix.
 function(add_drill_program name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE output drill_warnings)
@@ -43,6 +44,7 @@ function(add_drill_program name)
   # generator (Visual Studio) adds no Debug/ or Release/ below it.
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "$<1:${DRILL_PROGRAM_DIR}>")
   set_property(GLOBAL APPEND PROPERTY DRILL_PROGRAMS ${name})
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endfunction()
 
 # The `run` target prints each program's name, then runs it. The blank line
