@@ -14,11 +14,8 @@
 #   randomisation off and stays on the last CPU: a layout or a CPU change from
 #   one run to the next moved the results by up to a third.
 
-foreach(var BENCH OUT)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "run_benchmarks.cmake: ${var} is not set")
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/require_arguments.cmake)
+require_arguments(BENCH OUT)
 
 if(NOT DEFINED ROUNDS)
   set(ROUNDS 15)
@@ -75,6 +72,9 @@ foreach(round RANGE 1 ${ROUNDS})
     string(JSON merged SET "${merged}" benchmarks ${length} "${entry}")
   endforeach()
 endforeach()
+# The results name the program, not where this machine built it.
+get_filename_component(program "${BENCH}" NAME)
+string(JSON merged SET "${merged}" context executable "\"${program}\"")
 file(WRITE "${OUT}" "${merged}\n")
 file(REMOVE_RECURSE "${scratch}")
 message(STATUS "wrote ${OUT}")

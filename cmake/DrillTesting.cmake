@@ -15,10 +15,7 @@ if(DRILL_UNIT_TESTS)
   include(GoogleTest)
 endif()
 
-set(DRILL_CHECK_OUTPUT "${CMAKE_CURRENT_LIST_DIR}/check_output.cmake")
-set(DRILL_CHECK_WRITE_FAILURES "${CMAKE_CURRENT_LIST_DIR}/check_write_failures.cmake")
-set(DRILL_CHECK_DOCS_OUTPUT "${CMAKE_CURRENT_LIST_DIR}/check_docs_output.cmake")
-set(DRILL_WRITE_FAILURE_MESSAGE "Erro: nao foi possivel escrever na saida padrao.")
+# The functions below run the check_*.cmake scripts beside this file.
 
 # add_output_test(<program> <expected file>): runs the program and requires
 # status 0, nothing on standard error, and standard output equal byte for byte
@@ -42,22 +39,22 @@ function(add_output_test program expected)
       -D EXPECTED=${CMAKE_CURRENT_SOURCE_DIR}/${expected}
       -D ACTUAL=${CMAKE_CURRENT_BINARY_DIR}/${program}.actual
       ${options}
-      -P ${DRILL_CHECK_OUTPUT})
+      -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/check_output.cmake)
   set_tests_properties(${program}.output PROPERTIES LABELS output)
 
   add_test(NAME ${program}.docs
     COMMAND ${CMAKE_COMMAND}
       -D PAGE=${PROJECT_SOURCE_DIR}/docs/${program}.md
       -D EXPECTED=${CMAKE_CURRENT_SOURCE_DIR}/${expected}
-      -P ${DRILL_CHECK_DOCS_OUTPUT})
+      -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/check_docs_output.cmake)
   set_tests_properties(${program}.docs PROPERTIES LABELS docs)
 
   if(UNIX AND EXISTS /dev/full)
     add_test(NAME ${program}.write_failure
       COMMAND ${CMAKE_COMMAND}
         -D PROGRAM=$<TARGET_FILE:${program}>
-        -D "MESSAGE=${DRILL_WRITE_FAILURE_MESSAGE}"
-        -P ${DRILL_CHECK_WRITE_FAILURES})
+        -D "MESSAGE=Erro: nao foi possivel escrever na saida padrao."
+        -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/check_write_failures.cmake)
     set_tests_properties(${program}.write_failure PROPERTIES LABELS output)
   endif()
 endfunction()
@@ -75,7 +72,7 @@ function(add_windows_program_tests)
       COMMAND ${CMAKE_COMMAND}
         -D PROGRAM=$<TARGET_FILE:${program}>
         -D OBJDUMP=${CMAKE_OBJDUMP}
-        -P ${PROJECT_SOURCE_DIR}/cmake/check_windows_program.cmake)
+        -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/check_windows_program.cmake)
     set_tests_properties(${program}.pe32 PROPERTIES LABELS windows)
   endforeach()
 endfunction()
@@ -93,6 +90,6 @@ function(add_install_test)
       -D PREFIX=${PROJECT_BINARY_DIR}/install-check
       -D PROGRAMS=${program_list}
       -D SUFFIX=${CMAKE_EXECUTABLE_SUFFIX}
-      -P ${PROJECT_SOURCE_DIR}/cmake/check_install.cmake)
+      -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/check_install.cmake)
   set_tests_properties(install PROPERTIES LABELS install)
 endfunction()

@@ -8,11 +8,8 @@
 # (EXPECTED), no fewer than the run before. The run that gets through must write
 # all of EXPECTED, nothing on standard error, and exit with status 0.
 
-foreach(var PROGRAM EXPECTED MESSAGE)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "check_allocation_failures.cmake: ${var} is not set")
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/require_arguments.cmake)
+require_arguments(PROGRAM EXPECTED MESSAGE)
 
 file(READ "${EXPECTED}" expected)
 set(previous_length 0)

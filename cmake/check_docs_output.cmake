@@ -6,11 +6,8 @@
 # An output that ends without a line break is shown with one, since a fenced
 # block always ends its last line.
 
-foreach(var PAGE EXPECTED)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "check_docs_output.cmake: ${var} is not set")
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/require_arguments.cmake)
+require_arguments(PAGE EXPECTED)
 
 file(READ "${PAGE}" page)
 file(READ "${EXPECTED}" expected)

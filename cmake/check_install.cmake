@@ -4,11 +4,8 @@
 # Installs the build into a fresh PREFIX and fails unless PREFIX/bin holds the
 # programs, and only them.
 
-foreach(var BUILD_DIR PREFIX PROGRAMS)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "check_install.cmake: ${var} is not set")
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/require_arguments.cmake)
+require_arguments(BUILD_DIR PREFIX PROGRAMS)
 
 file(REMOVE_RECURSE "${PREFIX}")
 set(config)

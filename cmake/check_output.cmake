@@ -9,11 +9,8 @@
 # LINE_END=CRLF is for Windows, whose text mode writes each line break as CR LF:
 # every LF of EXPECTED is then expected as CR LF, and nothing else may differ.
 
-foreach(var PROGRAM EXPECTED ACTUAL)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "check_output.cmake: ${var} is not set")
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/require_arguments.cmake)
+require_arguments(PROGRAM EXPECTED ACTUAL)
 
 # The output goes to a file: execute_process would turn each CR LF it
 # captures into LF, and the comparison is of bytes.

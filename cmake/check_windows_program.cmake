@@ -4,11 +4,8 @@
 # DLL beyond those that Windows itself provides: it must run on a Windows
 # machine as it is, with no MinGW runtime beside it.
 
-foreach(var PROGRAM OBJDUMP)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "check_windows_program.cmake: ${var} is not set")
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/require_arguments.cmake)
+require_arguments(PROGRAM OBJDUMP)
 
 cmake_policy(VERSION 3.25)
 

@@ -4,11 +4,8 @@
 # with standard output closed. Each run must exit with status 1 and write
 # MESSAGE and a line break, and nothing else, on standard error.
 
-foreach(var PROGRAM MESSAGE)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "check_write_failures.cmake: ${var} is not set")
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/require_arguments.cmake)
+require_arguments(PROGRAM MESSAGE)
 
 function(check_run what)
   execute_process(${ARGN} RESULT_VARIABLE status ERROR_VARIABLE err)
